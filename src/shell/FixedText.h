@@ -71,7 +71,9 @@ class FixedText {
   friend constexpr bool operator==(const FixedText& a, const FixedText& b) {
     return CompareTexts(a.View(), b.View()) == 0;
   }
-  friend constexpr bool operator==(const FixedText& a, std::string_view b) { return CompareTexts(a.View(), b) == 0; }
+  friend constexpr bool operator==(const FixedText& a, std::string_view b) {
+    return CompareTexts(a.View(), b) == 0;
+  }
 
  private:
   std::array<char, Width> chars_;

@@ -1,0 +1,24 @@
+#pragma once
+// The file-system questions the program asks: the current folder, full
+// paths written as stored on disk, and whether a name exists.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace glyphlog {
+
+std::string CurrentFolder();
+// False when the folder cannot be made current.
+bool SetCurrentFolder(std::string_view folder);
+
+// `name` made absolute against the current folder, "." and ".." resolved,
+// doubled separators read as one, and every leading part that exists on disk
+// written as stored there (long name, stored letter case). Nothing when the
+// name cannot be formed into a path of at most 260 characters.
+std::optional<std::string> FullPathAsStored(std::string_view name);
+
+// True when `path` names an existing file or folder.
+bool PathExists(std::string_view path);
+
+}  // namespace glyphlog

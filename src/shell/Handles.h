@@ -1,0 +1,52 @@
+#pragma once
+// Move-only owners for the Win32 handles the program holds.
+
+#include <windows.h>
+
+#include <utility>
+
+namespace glyphlog {
+
+template <class Traits>
+class UniqueResource {
+ public:
+  using Value = typename Traits::Value;
+
+  UniqueResource() = default;
+  explicit UniqueResource(Value value) : value_(value) {}
+  UniqueResource(const UniqueResource&) = delete;
+  UniqueResource& operator=(const UniqueResource&) = delete;
+  UniqueResource(UniqueResource&& other) noexcept : value_(other.release()) {}
+  UniqueResource& operator=(UniqueResource&& other) noexcept {
+    reset(other.release());
+    return *this;
+  }
+  ~UniqueResource() { reset(); }
+
+  Value get() const { return value_; }
+  explicit operator bool() const { return value_ != Traits::Invalid(); }
+  Value release() { return std::exchange(value_, Traits::Invalid()); }
+  void reset(Value value = Traits::Invalid()) {
+    if (value_ != Traits::Invalid()) Traits::Close(value_);
+    value_ = value;
+  }
+
+ private:
+  Value value_ = Traits::Invalid();
+};
+
+struct FileHandleTraits {
+  using Value = HANDLE;
+  static Value Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(Value h) { ::CloseHandle(h); }
+};
+struct FindHandleTraits {
+  using Value = HANDLE;
+  static Value Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(Value h) { ::FindClose(h); }
+};
+
+using UniqueFileHandle = UniqueResource<FileHandleTraits>;
+using UniqueFindHandle = UniqueResource<FindHandleTraits>;
+
+}  // namespace glyphlog
