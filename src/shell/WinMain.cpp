@@ -1,8 +1,9 @@
 // The program's entry: no arguments, exit code 0 whatever happens.
 
+#include <windows.h>
+// after windows.h, which they build on
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include "shell/MainProcedure.h"
 #include "shell/ProgramState.h"
