@@ -24,10 +24,17 @@ class LocateTest : public ::testing::Test {
     testing::WriteBytes(folder / "Second\\  y.bmp", "");
     testing::WriteBytes(folder / "rules.red",
                         "[Common]\r\n"
-                        "*.ico=" + (folder / "Missing") + ";" + (folder / "First") + "\\\r\n"
-                        "*.ICO=" + (folder / "Second") + "\r\n"
-                        "  *.bmp=" + (folder / "Second") + "\r\n"
-                        "=" + (folder / "Second") + "\r\n");
+                        "*.ico=" +
+                            (folder / "Missing") + ";" + (folder / "First") +
+                            "\\\r\n"
+                            "*.ICO=" +
+                            (folder / "Second") +
+                            "\r\n"
+                            "  *.bmp=" +
+                            (folder / "Second") +
+                            "\r\n"
+                            "=" +
+                            (folder / "Second") + "\r\n");
     rules.Load(folder / "rules.red", "Common");
   }
 
@@ -50,15 +57,15 @@ TEST_F(LocateTest, FindsAsWrittenThenThroughTheRulesInOrder) {
   const std::vector<Case> cases{
       {"", ""},
       {"   ", ""},
-      {"Here.ico", folder / "App\\Here.ico"},         // as written beats every rule
-      {"here.ICO  ", folder / "App\\Here.ico"},       // stored case, trailing blanks ignored
+      {"Here.ico", folder / "App\\Here.ico"},    // as written beats every rule
+      {"here.ICO  ", folder / "App\\Here.ico"},  // stored case, trailing blanks ignored
       {folder / "APP\\HERE.ICO", folder / "App\\Here.ico"},
-      {"Both.ico", folder / "First\\Both.ico"},       // the first rule's folder wins
+      {"Both.ico", folder / "First\\Both.ico"},               // the first rule's folder wins
       {"OnlySecond.ico", folder / "Second\\OnlySecond.ico"},  // a later rule is reached
       {"sub\\Deep.ico", folder / "Second\\sub\\Deep.ico"},    // folder part kept after the search folder
-      {"AFolder.ico", folder / "Second\\AFolder.ico"},         // a folder counts as found
+      {"AFolder.ico", folder / "Second\\AFolder.ico"},        // a folder counts as found
       {"Nowhere.ico  ", "Nowhere.ico"},
-      {"y.bmp", "y.bmp"},                                      // the mask's leading blanks must match
+      {"y.bmp", "y.bmp"},  // the mask's leading blanks must match
       {"  y.bmp", folder / "Second\\  y.bmp"},
   };
   for (const auto& c : cases) EXPECT_EQ(Locate(c.name), c.expected) << "[" << c.name << "]";

@@ -1,13 +1,12 @@
 // Loading the rules of one section from real redirection files.
 
-#include "redirection/RedirectionRules.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "SampleRedirectionFiles.h"
+#include "redirection/RedirectionRules.h"
 #include "shell/Handles.h"
 #include "support/TestFiles.h"
 
@@ -54,14 +53,13 @@ class RedirectionRulesTest : public ::testing::Test {
 
 TEST_F(RedirectionRulesTest, InstalledSystemFile) {
   rules.SetMacro("root", "C:\\CW\\");
-  EXPECT_EQ(Load(fixtures::kInstalledRed), (std::vector<ExpectedRule>{
-                                               {"*.chm", {"%BIN%", "C:\\CW\\\\Accessory\\bin"}},
-                                               {"*.tp?", {"C:\\CW\\\\template\\win"}},
-                                               {"*.ico", {".\\resources", "C:\\CW\\\\images"}},
-                                               {"*.*",
-                                                {".", "C:\\CW\\\\libsrc\\win", "C:\\CW\\\\images",
-                                                 "C:\\CW\\\\template\\win"}},
-                                           }));
+  EXPECT_EQ(Load(fixtures::kInstalledRed),
+            (std::vector<ExpectedRule>{
+                {"*.chm", {"%BIN%", "C:\\CW\\\\Accessory\\bin"}},
+                {"*.tp?", {"C:\\CW\\\\template\\win"}},
+                {"*.ico", {".\\resources", "C:\\CW\\\\images"}},
+                {"*.*", {".", "C:\\CW\\\\libsrc\\win", "C:\\CW\\\\images", "C:\\CW\\\\template\\win"}},
+            }));
 }
 
 TEST_F(RedirectionRulesTest, ProjectFileWithTheOddCases) {

@@ -49,7 +49,8 @@ TEST(ListFolderTest, ListsOnlyOrdinaryMatchingFilesAfterExistingRows) {
 TEST(ListFolderTest, MissingFolderOrNoMatchLeavesTheTableAlone) {
   testing::TempFolder folder;
   Table<FolderEntry> table;
-  for (const std::string& mask : {folder / "missing\\*.lnk", folder / "*.lnk", std::string(), std::string("   ")}) {
+  for (const std::string& mask :
+       {folder / "missing\\*.lnk", folder / "*.lnk", std::string(), std::string("   ")}) {
     ListFolder(table, mask, 0);
     EXPECT_EQ(table.RowCount(), 0) << mask;
   }

@@ -1,8 +1,6 @@
 // The text-file service on real files: lines read through the buffer, lines
 // written, and every failure code the callers rely on.
 
-#include "shell/TextFile.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +8,7 @@
 
 #include "shell/ErrorState.h"
 #include "shell/Handles.h"
+#include "shell/TextFile.h"
 #include "support/TestFiles.h"
 
 namespace glyphlog {
@@ -77,8 +76,12 @@ TEST_F(TextFileTest, EndOfDataMarkAndMissingTerminator) {
       {"", {}},
       {"a\r\nlast", {"a", "last"}},
       {"a\r\n\x1A", {"a"}},
-      {"ab\x1A" "cd\r\nnever\r\n", {"ab"}},
-      {"\x1A" "a\r\n", {}},
+      {"ab\x1A"
+       "cd\r\nnever\r\n",
+       {"ab"}},
+      {"\x1A"
+       "a\r\n",
+       {}},
       {"a\nb\n", {"a\nb\n"}},
   };
   for (const auto& c : cases) {
@@ -150,7 +153,8 @@ TEST_F(TextFileTest, OperationsOutOfTurn) {
   file.Close();
   EXPECT_EQ(ErrorCode(), kEntryNotFound);
 
-  for (auto operation : {&TextFileCore::Rewind, &TextFileCore::Next, &TextFileCore::Add, &TextFileCore::Close}) {
+  for (auto operation :
+       {&TextFileCore::Rewind, &TextFileCore::Next, &TextFileCore::Add, &TextFileCore::Close}) {
     (file.*operation)();
     EXPECT_EQ(ErrorCode(), kFileNotOpen);
   }
