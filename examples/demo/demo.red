@@ -1,0 +1,3 @@
+[Common]
+*.ico = .\resources; %ROOT%\images; %ROOT%\icons
+*.* = .
