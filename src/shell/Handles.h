@@ -2,6 +2,8 @@
 // Move-only owners for the Win32 handles the program holds.
 
 #include <windows.h>
+// after windows.h, which it builds on
+#include <commctrl.h>
 
 #include <utility>
 
@@ -46,7 +48,27 @@ struct FindHandleTraits {
   static void Close(Value h) { ::FindClose(h); }
 };
 
+struct WindowTraits {
+  using Value = HWND;
+  static Value Invalid() { return nullptr; }
+  static void Close(Value h) { ::DestroyWindow(h); }
+};
+struct ImageListTraits {
+  using Value = HIMAGELIST;
+  static Value Invalid() { return nullptr; }
+  static void Close(Value h) { ::ImageList_Destroy(h); }
+};
+// Icons the program loaded itself; never the system's shared ones.
+struct IconTraits {
+  using Value = HICON;
+  static Value Invalid() { return nullptr; }
+  static void Close(Value h) { ::DestroyIcon(h); }
+};
+
 using UniqueFileHandle = UniqueResource<FileHandleTraits>;
 using UniqueFindHandle = UniqueResource<FindHandleTraits>;
+using UniqueWindow = UniqueResource<WindowTraits>;
+using UniqueImageList = UniqueResource<ImageListTraits>;
+using UniqueIcon = UniqueResource<IconTraits>;
 
 }  // namespace glyphlog

@@ -1,0 +1,23 @@
+#include "ui/IconPictures.h"
+
+#include <string>
+
+namespace glyphlog {
+
+UniqueImageList LoadIconPictures(Table<IconUsage>& ICONQ, int pixels) {
+  UniqueImageList pictures(::ImageList_Create(pixels, pixels, ILC_COLOR32 | ILC_MASK, 16, 16));
+  if (!pictures) return pictures;
+  for (int i = 1; i <= kMaxPictures; ++i) {
+    ICONQ.FetchAt(i);
+    if (ErrorCode() != kNoError) break;
+    const std::string file = ICONQ.record.ICON.Str();
+    const UniqueIcon icon(
+        static_cast<HICON>(::LoadImageA(nullptr, file.c_str(), IMAGE_ICON, pixels, pixels, LR_LOADFROMFILE)));
+    ::ImageList_AddIcon(pictures.get(), icon ? icon.get() : ::LoadIconA(nullptr, IDI_QUESTION));
+    ICONQ.record.ICON_ICON = static_cast<std::int16_t>(i);
+    ICONQ.StoreBack();
+  }
+  return pictures;
+}
+
+}  // namespace glyphlog
