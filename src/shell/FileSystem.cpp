@@ -87,4 +87,9 @@ bool PathExists(std::string_view path) {
   return ::GetFileAttributesA(std::string(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool FolderExists(std::string_view path) {
+  const DWORD attributes = ::GetFileAttributesA(std::string(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 }  // namespace glyphlog

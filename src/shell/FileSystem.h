@@ -20,5 +20,7 @@ std::optional<std::string> FullPathAsStored(std::string_view name);
 
 // True when `path` names an existing file or folder.
 bool PathExists(std::string_view path);
+// True when `path` names an existing folder.
+bool FolderExists(std::string_view path);
 
 }  // namespace glyphlog

@@ -1,10 +1,12 @@
 #include "ui/WindowsUserInterface.h"
 
+#include "ui/SettingsDialog.h"
+
 namespace glyphlog {
 
-// The settings dialog and the main window arrive in their own change; until
-// then the program ends where the user would have cancelled.
-bool WindowsUserInterface::AskForSettings(ProgramState&) { return false; }
+bool WindowsUserInterface::AskForSettings(ProgramState& state) { return P3(state, prompts_); }
+
+// The main window arrives in its own change; until then nothing is shown.
 void WindowsUserInterface::ShowIconList(ProgramState&) {}
 
 }  // namespace glyphlog
