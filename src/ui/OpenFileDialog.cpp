@@ -11,12 +11,11 @@
 #include "shell/FixedText.h"
 #include "ui/CurrentFolderKeeper.h"
 #include "ui/DialogOwner.h"
+#include "ui/FileDialogSetup.h"
 #include "ui/SystemPrompts.h"
 
 namespace glyphlog {
 namespace {
-
-constexpr std::size_t kNameBuffer = 1024;
 
 struct OpenStart {
   std::string folder;  // empty: the current folder
@@ -50,23 +49,13 @@ std::optional<std::string> SystemPrompts::ChooseFileToOpen(const FileRequest& re
   OpenStart start = StartFrom(WithoutTrailingBlanks(request.initial));
   if (start.folder.empty()) start.folder = CurrentFolder();
 
-  std::vector<char> name(kNameBuffer, '\0');
-  start.name.copy(name.data(), std::min(start.name.size(), kNameBuffer - 1));
-  const std::string filter = request.filterLabel + '\0' + request.filterPattern + '\0' + '\0';
-
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = DialogOwner(owner_);
-  dialog.lpstrFilter = filter.c_str();
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = name.data();
-  dialog.nMaxFile = static_cast<DWORD>(name.size());
+  FileDialogSetup setup(request, start.name, DialogOwner(owner_));
+  OPENFILENAMEA& dialog = setup.dialog();
   dialog.lpstrInitialDir = start.folder.c_str();
-  dialog.lpstrTitle = request.title.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                  OFN_LONGNAMES;
   if (!::GetOpenFileNameA(&dialog)) return std::nullopt;
-  return std::string(name.data());
+  return setup.ChosenName();
 }
 
 }  // namespace glyphlog
