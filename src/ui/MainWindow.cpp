@@ -170,6 +170,7 @@ void MainWindow::FillList() {
     ListView_SetItemText(list_, index, 1, apps.data());
   }
   ::SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+  FitLastColumn();  // the rows may have brought a scroll bar
   ::InvalidateRect(list_, nullptr, TRUE);
 }
 
@@ -208,6 +209,18 @@ void MainWindow::LayOut() {
     ::SetWindowPos(::GetDlgItem(window_.get(), placement.field), nullptr, pixels.left, pixels.top,
                    pixels.right - pixels.left, pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  FitLastColumn();
+}
+
+// The last column's design width shows hardly a name; it takes the room up
+// to the list's right edge instead, and never less than its design width.
+void MainWindow::FitLastColumn() {
+  const int last = static_cast<int>(kColumns.size()) - 1;
+  RECT client{};
+  ::GetClientRect(list_, &client);
+  LONG room = client.right;
+  for (int i = 0; i < last; ++i) room -= ListView_GetColumnWidth(list_, i);
+  ListView_SetColumnWidth(list_, last, std::max(room, ToPixels(0, 0, kColumns[last].width, 0).right));
 }
 
 void MainWindow::RememberSizeAndClose() {

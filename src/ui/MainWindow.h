@@ -34,6 +34,7 @@ class MainWindow {
   void FillList();
   void CreateList();
   void LayOut();
+  void FitLastColumn();
   void RememberSizeAndClose();
 
   SIZE ClientSizeInUnits() const;

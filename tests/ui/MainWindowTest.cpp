@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -158,17 +159,31 @@ TEST_F(MainWindowTest, OpensAtTheDefaultSizeLaidOut) {
 TEST_F(MainWindowTest, ColumnsHaveCentredHeadersOverLeftAlignedData) {
   OpenWindow();
   const HWND header = ListView_GetHeader(List());
-  const int widths[] = {213, 20};
   for (int i = 0; i < 2; ++i) {
     HDITEMA item{};
     item.mask = HDI_FORMAT;
     ASSERT_TRUE(Header_GetItem(header, i, &item));
     EXPECT_EQ(item.fmt & HDF_JUSTIFYMASK, HDF_CENTER) << i;
     LVCOLUMNA column{};
-    column.mask = LVCF_FMT | LVCF_WIDTH;
+    column.mask = LVCF_FMT;
     ASSERT_TRUE(ListView_GetColumn(List(), i, &column));
     EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT) << i;
-    EXPECT_EQ(column.cx, Pixels(0, 0, widths[i], 0).right) << i;
+  }
+}
+
+// The first column keeps its design width; the last reaches the list's right
+// edge, with or without a scroll bar, and keeps at least its design width.
+TEST_F(MainWindowTest, LastColumnFillsTheListAtEverySize) {
+  AddRows(300);
+  OpenWindow();
+  for (const SIZE size : {SIZE{500, 250}, SIZE{700, 300}, SIZE{200, 120}}) {
+    ResizeTo(size.cx, size.cy);
+    RECT client{};
+    ::GetClientRect(List(), &client);
+    const int first = ListView_GetColumnWidth(List(), 0);
+    const int last = ListView_GetColumnWidth(List(), 1);
+    EXPECT_EQ(first, Pixels(0, 0, 213, 0).right) << size.cx;
+    EXPECT_EQ(last, std::max<LONG>(client.right - first, Pixels(0, 0, 20, 0).right)) << size.cx;
   }
 }
 
