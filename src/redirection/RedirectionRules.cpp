@@ -53,7 +53,7 @@ void RedirectionRules::Load(std::string_view fileName, std::string_view section)
   std::copy(name.begin(), name.end(), fileName_);
 
   file_.Close();
-  file_.Open(kReadWriteDenyWrite);
+  file_.OpenToRead(kReadWriteDenyWrite);
   if (ErrorCode() != kNoError) return;
   ReadSection(section);
   file_.Close();

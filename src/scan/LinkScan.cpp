@@ -52,7 +52,7 @@ bool ScanLinkFiles(ProgramState& state, Prompts& prompts) {
   for (std::int32_t i = 1; i <= fileCount; ++i) {
     state.FQ.FetchAt(i);
     state.LNK.Close();
-    state.LNK.Open(kReadWriteDenyWrite);
+    state.LNK.OpenToRead(kReadWriteDenyWrite);
     if (ErrorCode() != kNoError) {
       prompts.ShowMessage(FileErrorMessage("Error Opening ", state.FQ.record.NAME.Trimmed()));
       break;

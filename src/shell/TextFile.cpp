@@ -98,6 +98,20 @@ void TextFileCore::Open(int mode) {
   writeBuffer_.clear();
 }
 
+void TextFileCore::OpenToRead(int mode) {
+  Open(mode);
+  if (ErrorCode() != kNoError || !writable_) return;
+  HANDLE reading = nullptr;
+  const HANDLE self = ::GetCurrentProcess();
+  if (!::DuplicateHandle(self, handle_.get(), self, &reading, GENERIC_READ, FALSE, 0)) {
+    SetErrorFromSystem();
+    handle_.reset();
+    return;
+  }
+  handle_.reset(reading);  // the file stays locked as opened: the lock belongs to the open file
+  writable_ = false;
+}
+
 void TextFileCore::Create() {
   ClearError();
   used_ = true;

@@ -29,6 +29,10 @@ class TextFileCore {
   TextFileCore& operator=(const TextFileCore&) = delete;
 
   void Open(int mode);
+  // Opens as Open(mode) does, with the same access asked of the system and
+  // so the same refusals and locks, then keeps only read access on the
+  // handle: nothing can be written through it, whatever happens later.
+  void OpenToRead(int mode);
   void Create();
   void Rewind();
   void Next();

@@ -131,12 +131,15 @@ TEST_F(TextFileTest, OpenAndCreateFailures) {
       {"   ", kInvalidFilename, "Invalid Filename"},
       {folder / std::string(260, 'n'), kInvalidFilename, "Invalid Filename"},
   };
-  for (const auto& c : cases) {
-    name = c.name;
-    file.Open(kReadWriteDenyWrite);
-    EXPECT_EQ(ErrorCode(), c.openCode) << c.name;
-    EXPECT_EQ(ErrorText(), c.text) << c.name;
-    EXPECT_FALSE(file.IsOpen());
+  // Opening only to read asks the system for the same access, so it meets the same refusals.
+  for (const auto open : {&TextFileCore::Open, &TextFileCore::OpenToRead}) {
+    for (const auto& c : cases) {
+      name = c.name;
+      (file.*open)(kReadWriteDenyWrite);
+      EXPECT_EQ(ErrorCode(), c.openCode) << c.name;
+      EXPECT_EQ(ErrorText(), c.text) << c.name;
+      EXPECT_FALSE(file.IsOpen());
+    }
   }
   name = folder / "readonly.txt";
   file.Create();
@@ -182,11 +185,12 @@ TEST(TextFileNeverPositioned, NextFailsUntilRewind) {
   EXPECT_EQ(file.record.Trimmed(), "line");
 }
 
-TEST_F(TextFileTest, ReadingLeavesTheFileUntouchedAndOthersMayStillReadIt) {
+TEST_F(TextFileTest, OpenedToReadTheFileIsLockedAgainstWritersAndCannotBeWritten) {
   WriteBytes(folder / "keep.txt", "a\r\nb\r\n");
   const auto before = testing::Snapshot(folder / "keep.txt");
   name = folder / "keep.txt";
-  file.Open(kReadWriteDenyWrite);
+  file.OpenToRead(kReadWriteDenyWrite);
+  ASSERT_EQ(ErrorCode(), 0) << ErrorText();
   const UniqueFileHandle reader(::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   EXPECT_TRUE(reader);
@@ -194,7 +198,12 @@ TEST_F(TextFileTest, ReadingLeavesTheFileUntouchedAndOthersMayStillReadIt) {
                                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   EXPECT_FALSE(writer);
   file.Rewind();
-  while (ErrorCode() == 0) file.Next();
+  std::vector<std::string> lines;
+  for (file.Next(); ErrorCode() == 0; file.Next()) lines.push_back(std::string(file.record.Trimmed()));
+  EXPECT_EQ(lines, (std::vector<std::string>{"a", "b"}));
+  file.record = "c";
+  file.Add();
+  EXPECT_EQ(ErrorCode(), kAccessDenied);
   file.Close();
   EXPECT_EQ(testing::Snapshot(folder / "keep.txt"), before);
 }
