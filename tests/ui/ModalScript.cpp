@@ -39,6 +39,11 @@ BOOL CALLBACK MatchText(HWND window, LPARAM lParam) {
   return FALSE;
 }
 
+BOOL CALLBACK AppendText(HWND window, LPARAM lParam) {
+  *reinterpret_cast<std::string*>(lParam) += " [" + WindowText(window) + "]";
+  return TRUE;
+}
+
 }  // namespace
 
 ModalScript::ModalScript() {
@@ -85,12 +90,18 @@ void ModalScript::Tick() {
   acting_ = false;
 }
 
-// Closes whatever dialog is still open so that the test ends and reports.
+// Closes whatever dialog is still open so that the test ends and reports
+// what that dialog showed.
 void ModalScript::GiveUp() {
-  if (!gaveUp_) ADD_FAILURE() << "a scripted window never appeared";
+  const HWND stuck = EnabledDialog();
+  if (!gaveUp_) {
+    std::string shown = stuck ? "\"" + WindowText(stuck) + "\" showing" : "no dialog open";
+    if (stuck) ::EnumChildWindows(stuck, AppendText, reinterpret_cast<LPARAM>(&shown));
+    ADD_FAILURE() << "a scripted window never appeared; " << shown;
+  }
   gaveUp_ = true;
   steps_.clear();
-  if (const HWND stuck = EnabledDialog()) ::PostMessageA(stuck, WM_COMMAND, IDCANCEL, 0);
+  if (stuck) ::PostMessageA(stuck, WM_COMMAND, IDCANCEL, 0);
 }
 
 HWND EnabledDialog(std::string_view caption) {
