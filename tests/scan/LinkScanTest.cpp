@@ -13,45 +13,14 @@
 #include "shell/FileSystem.h"
 #include "shell/Handles.h"
 #include "shell/MainProcedure.h"
+#include "support/ScriptedUser.h"
 #include "support/TestFiles.h"
 
 namespace glyphlog {
 namespace {
 
-struct Row {
-  std::string icon;
-  std::string apps;
-  bool operator==(const Row&) const = default;
-};
-void PrintTo(const Row& row, std::ostream* out) { *out << "{" << row.icon << " | " << row.apps << "}"; }
-
-// A user who confirms the given settings and looks at the list once.
-class ScriptedUser : public UserInterface {
- public:
-  std::string appFolder, redirFile, rootFolder;
-  bool listShown = false;
-  std::string folderWhileShown;
-  std::vector<Row> rows;
-
-  bool AskForSettings(ProgramState& state) override {
-    state.AppFolder = appFolder;
-    state.RedirFileName = redirFile;
-    state.CWRootFolder = rootFolder;
-    return true;
-  }
-  void ShowIconList(ProgramState& state) override {
-    listShown = true;
-    folderWhileShown = CurrentFolder();
-    for (std::int32_t i = 1; i <= state.ICONQ.RowCount(); ++i) {
-      state.ICONQ.FetchAt(i);
-      EXPECT_EQ(state.ICONQ.record.ICON_ICON, 0);
-      rows.push_back({state.ICONQ.record.ICON.Str(), state.ICONQ.record.APPS.Str()});
-    }
-  }
-  Prompts& prompts() override { return user; }
-
-  testing::ScriptedPrompts user;
-};
+using testing::Row;
+using testing::ScriptedUser;
 
 class LinkScanTest : public ::testing::Test {
  protected:
