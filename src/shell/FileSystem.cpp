@@ -11,6 +11,14 @@ namespace {
 
 constexpr std::size_t kMaxFullPath = 260;
 
+// A NUL ends a name for the system, which would then answer for the part
+// before it; such a name names nothing.
+bool HasNul(std::string_view name) { return name.find('\0') != std::string_view::npos; }
+
+// "\\.\" leads the device namespace; the system also turns reserved names
+// ("CON", "NUL.ico" in some versions) into it.
+bool IsDevicePath(std::string_view full) { return full.starts_with("\\\\.\\"); }
+
 bool HasWildcard(std::string_view part) { return part.find_first_of("*?") != std::string_view::npos; }
 
 // The name of `path`'s last part as the folder entry stores it, if it exists.
@@ -52,11 +60,12 @@ bool SetCurrentFolder(std::string_view folder) {
 }
 
 std::optional<std::string> FullPathAsStored(std::string_view name) {
-  if (name.empty()) return std::nullopt;
+  if (name.empty() || HasNul(name)) return std::nullopt;
   char buffer[MAX_PATH + 1];
   const DWORD n = ::GetFullPathNameA(std::string(name).c_str(), sizeof buffer, buffer, nullptr);
   if (n == 0 || n >= sizeof buffer) return std::nullopt;
   const std::string_view full(buffer, n);
+  if (IsDevicePath(full)) return std::nullopt;
 
   const std::size_t rootLength = RootLength(full);
   std::string result(full.substr(0, rootLength));
@@ -83,11 +92,19 @@ std::optional<std::string> FullPathAsStored(std::string_view name) {
   return result;
 }
 
+bool CouldNameFile(std::string_view name) {
+  if (name.empty() || HasNul(name)) return false;
+  char buffer[MAX_PATH + 1];
+  const DWORD n = ::GetFullPathNameA(std::string(name).c_str(), sizeof buffer, buffer, nullptr);
+  return n == 0 || n >= sizeof buffer || !IsDevicePath({buffer, n});
+}
+
 bool PathExists(std::string_view path) {
-  return ::GetFileAttributesA(std::string(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+  return !HasNul(path) && ::GetFileAttributesA(std::string(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool FolderExists(std::string_view path) {
+  if (HasNul(path)) return false;
   const DWORD attributes = ::GetFileAttributesA(std::string(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }

@@ -15,10 +15,15 @@ bool SetCurrentFolder(std::string_view folder);
 // `name` made absolute against the current folder, "." and ".." resolved,
 // doubled separators read as one, and every leading part that exists on disk
 // written as stored there (long name, stored letter case). Nothing when the
-// name cannot be formed into a path of at most 260 characters.
+// name cannot be formed into a path of at most 260 characters, holds a NUL,
+// or names a device rather than a file.
 std::optional<std::string> FullPathAsStored(std::string_view name);
 
-// True when `path` names an existing file or folder.
+// False for a name the system would not read as a file name: one holding a
+// NUL, or one that names a device ("CON", "\\.\COM1").
+bool CouldNameFile(std::string_view name);
+
+// True when `path` names an existing file or folder (a name with a NUL never does).
 bool PathExists(std::string_view path);
 // True when `path` names an existing folder.
 bool FolderExists(std::string_view path);
