@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "shell/FileSystem.h"
+
 namespace glyphlog {
 
 UniqueImageList LoadIconPictures(Table<IconUsage>& ICONQ, int pixels) {
@@ -11,8 +13,11 @@ UniqueImageList LoadIconPictures(Table<IconUsage>& ICONQ, int pixels) {
     ICONQ.FetchAt(i);
     if (ErrorCode() != kNoError) break;
     const std::string file = ICONQ.record.ICON.Str();
-    const UniqueIcon icon(
-        static_cast<HICON>(::LoadImageA(nullptr, file.c_str(), IMAGE_ICON, pixels, pixels, LR_LOADFROMFILE)));
+    // A device is never opened: reading one may wait for ever or disturb it.
+    const UniqueIcon icon(CouldNameFile(file)
+                              ? static_cast<HICON>(::LoadImageA(nullptr, file.c_str(), IMAGE_ICON, pixels,
+                                                                pixels, LR_LOADFROMFILE))
+                              : nullptr);
     ::ImageList_AddIcon(pictures.get(), icon ? icon.get() : ::LoadIconA(nullptr, IDI_QUESTION));
     ICONQ.record.ICON_ICON = static_cast<std::int16_t>(i);
     ICONQ.StoreBack();

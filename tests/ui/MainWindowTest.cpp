@@ -285,6 +285,23 @@ TEST_F(MainWindowTest, IconFilesBecomePicturesAndUnreadableOnesStillGetOne) {
   EXPECT_EQ(state.ICONQ.record.ICON_ICON, 2);
 }
 
+TEST_F(MainWindowTest, DevicesAndNamesWithNulGetTheMissingPictureWithoutBeingOpened) {
+  const std::string names[] = {"missing.ico", "CON.ico",  "\\\\.\\CON",
+                               "NUL",         "COM1.ico", std::string("red.ico\0x", 9)};
+  WriteBytes(folder / "red.ico", RedIconFile());
+  for (const std::string& name : names) {
+    state.ICONQ.record = {};
+    state.ICONQ.record.ICON = name;
+    state.ICONQ.Append();
+  }
+  OpenWindow();
+  // Every row shows the same picture, and "red.ico" followed by a NUL is not red.ico.
+  const HIMAGELIST pictures = ListView_GetImageList(List(), LVSIL_SMALL);
+  ASSERT_EQ(ImageList_GetImageCount(pictures), 6);
+  EXPECT_NE(PictureMiddle(pictures, 0), RGB(255, 0, 0));
+  for (int i = 1; i < 6; ++i) EXPECT_EQ(PictureMiddle(pictures, i), PictureMiddle(pictures, 0)) << i;
+}
+
 TEST_F(MainWindowTest, RowsAre25UnitsHigh) {
   AddRows(2);
   OpenWindow();
