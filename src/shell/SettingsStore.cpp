@@ -33,6 +33,10 @@ std::string ReadSetting(std::string_view section, std::string_view key, std::str
 }
 
 void WriteSetting(std::string_view section, std::string_view key, std::string_view value) {
+  // Windows refuses to change a read-only settings file; ask first, so that
+  // a process with more rights leaves it alone as well.
+  const DWORD attributes = ::GetFileAttributesA(kSettingsFile);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return;
   ::WritePrivateProfileStringA(std::string(WithoutTrailingBlanks(section)).c_str(),
                                std::string(WithoutTrailingBlanks(key)).c_str(), AsStored(value).c_str(),
                                kSettingsFile);

@@ -13,7 +13,8 @@ namespace glyphlog {
 std::string ReadSetting(std::string_view section, std::string_view key, std::string_view defaultValue);
 
 // Sets `key` in `section`, creating the file, section or entry as needed.
-// A write that cannot be carried out is silently lost.
+// A write that cannot be carried out is silently lost; a read-only settings
+// file is never changed.
 void WriteSetting(std::string_view section, std::string_view key, std::string_view value);
 
 }  // namespace glyphlog

@@ -83,6 +83,35 @@ TEST_F(SettingsStoreTest, LongHandWrittenValueIsReadWholeUpTo1023Characters) {
   EXPECT_EQ(ReadSetting("glyphlog", "RedirFile", ""), of1500.substr(0, 1023));
 }
 
+TEST_F(SettingsStoreTest, HandMadeFilesOfOddShapesAreReadAndKeptWhenWritten) {
+  const std::string of5000(5000, 'v');
+  const std::string odd = std::string("garbage without equals\r\n\x01\x02\xFF\r\n=no key\r\n") +
+                          "[glyphlog]\r\nRedirFile=" + of5000 +
+                          "\r\n[Other]\r\nkeep=me\r\nAppfolder=C:\\Elsewhere";
+  WriteBytes(IniPath(), odd);
+  EXPECT_EQ(ReadSetting("glyphlog", "RedirFile", ""), of5000.substr(0, 1023));
+  EXPECT_EQ(ReadSetting("Other", "Appfolder", ""), "C:\\Elsewhere");  // no final line break
+  EXPECT_EQ(ReadSetting("glyphlog", "Appfolder", "none"), "none");
+
+  WriteSetting("glyphlog", "Appfolder", "C:\\Apps");
+  EXPECT_EQ(ReadSetting("glyphlog", "Appfolder", ""), "C:\\Apps");
+  const std::string after = ReadBytes(IniPath());
+  for (const char* kept :
+       {"garbage without equals", "\x01\x02\xFF", "=no key", "keep=me", "Appfolder=C:\\Elsewhere"}) {
+    EXPECT_NE(after.find(kept), std::string::npos) << kept;
+  }
+  EXPECT_NE(after.find("RedirFile=" + of5000), std::string::npos);
+}
+
+TEST_F(SettingsStoreTest, ReadOnlyFileIsLeftAsItWas) {
+  WriteBytes(IniPath(), "[glyphlog]\r\nAppfolder=C:\\Old\r\n");
+  testing::SetAttributes(IniPath(), FILE_ATTRIBUTE_READONLY);
+  WriteSetting("glyphlog", "Appfolder", "C:\\New");
+  WriteSetting("WindowSettings", "H", "300");
+  EXPECT_EQ(ReadBytes(IniPath()), "[glyphlog]\r\nAppfolder=C:\\Old\r\n");
+  EXPECT_EQ(ReadSetting("glyphlog", "Appfolder", ""), "C:\\Old");
+}
+
 TEST_F(SettingsStoreTest, WindowSizeReadsAsLeadingDecimalNumber) {
   const struct {
     const char* stored;
