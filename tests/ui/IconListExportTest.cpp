@@ -82,21 +82,33 @@ TEST_F(IconListExportTest, SecondExportReplacesTheFirstAndStartsFromTheDefaultNa
   EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(IconListExportTest, ReadOnlyTargetIsReportedAndLeftAlone) {
+TEST_F(IconListExportTest, TargetsThatCannotBeCreatedAreReportedAndLeftAlone) {
   AddRows(2);
-  const std::string target = folder / "Locked.txt";
-  WriteBytes(target, "kept\r\n");
-  testing::SetAttributes(target, FILE_ATTRIBUTE_READONLY);
-  prompts.fileAnswer = target;
+  WriteBytes(folder / "Locked.txt", "kept\r\n");
+  testing::SetAttributes(folder / "Locked.txt", FILE_ATTRIBUTE_READONLY);
+  testing::MakeFolder(folder / "Folder.txt");
+  const struct {
+    std::string target;
+    std::string error;
+  } cases[] = {
+      {folder / "Locked.txt", "Access Denied"},
+      {folder / "Missing\\List.txt", "Path Not Found"},
+      {folder / "Folder.txt", "Access Denied"},
+  };
+  for (const auto& c : cases) {
+    prompts.messages.clear();
+    prompts.fileAnswer = c.target;
 
-  ExportIconList(state, prompts);
+    ExportIconList(state, prompts);
 
-  ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0].text, "Error Creating " + target + "||Access Denied");
-  EXPECT_EQ(prompts.messages[0].caption, "Error");
-  EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_EQ(ReadBytes(target), "kept\r\n");
-  EXPECT_FALSE(state.LNK.IsOpen());
+    ASSERT_EQ(prompts.messages.size(), 1u) << c.target;
+    EXPECT_EQ(prompts.messages[0].text, "Error Creating " + c.target + "||" + c.error);
+    EXPECT_EQ(prompts.messages[0].caption, "Error");
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_FALSE(state.LNK.IsOpen());
+  }
+  EXPECT_EQ(ReadBytes(folder / "Locked.txt"), "kept\r\n");
+  EXPECT_EQ(ReadBytes(folder / "Missing\\List.txt"), "<missing>");
 }
 
 TEST_F(IconListExportTest, CancelWritesNothingAndSaysNothing) {
