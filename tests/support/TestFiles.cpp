@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <vector>
 
 #include "shell/FileSystem.h"
 #include "shell/Handles.h"
@@ -87,6 +88,29 @@ FileSnapshot Snapshot(const std::string& path) {
   if (::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
     snapshot.written = data.ftLastWriteTime;
   return snapshot;
+}
+
+std::map<std::string, FileSnapshot> TreeSnapshot(const std::string& folder) {
+  std::map<std::string, FileSnapshot> files;
+  std::vector<std::string> pending{""};
+  while (!pending.empty()) {
+    const std::string relative = pending.back();
+    pending.pop_back();
+    const std::string prefix = relative.empty() ? "" : relative + "\\";
+    WIN32_FIND_DATAA found{};
+    UniqueFindHandle find(::FindFirstFileA((folder + "\\" + prefix + "*").c_str(), &found));
+    if (!find) continue;
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        pending.push_back(prefix + name);
+      } else {
+        files[prefix + name] = Snapshot(folder + "\\" + prefix + name);
+      }
+    } while (::FindNextFileA(find.get(), &found));
+  }
+  return files;
 }
 
 CurrentFolderScope::CurrentFolderScope(const std::string& folder) : previous_(CurrentFolder()) {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,8 @@ struct FileSnapshot {
   bool operator==(const FileSnapshot& other) const;
 };
 FileSnapshot Snapshot(const std::string& path);
+// Every file below `folder`, by its path relative to `folder`.
+std::map<std::string, FileSnapshot> TreeSnapshot(const std::string& folder);
 
 // Makes `folder` current for the life of the object.
 class CurrentFolderScope {
