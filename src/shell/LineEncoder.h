@@ -1,0 +1,19 @@
+#pragma once
+// How a text file writes one line: the record without its trailing blanks
+// (blanks only; any other byte counts), then CR LF.
+
+#include <string_view>
+#include <vector>
+
+#include "shell/FixedText.h"
+
+namespace glyphlog {
+
+inline void AppendLine(std::vector<char>& out, std::string_view record) {
+  const std::string_view line = WithoutTrailingBlanks(record);
+  out.insert(out.end(), line.begin(), line.end());
+  out.push_back('\r');
+  out.push_back('\n');
+}
+
+}  // namespace glyphlog
