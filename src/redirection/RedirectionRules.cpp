@@ -85,10 +85,17 @@ void RedirectionRules::ReadSection(std::string_view section) {
   }
 }
 
-std::string RedirectionRules::Located(std::string_view name) {
+std::string RedirectionRules::Located(std::string_view name, Resolution* how) {
+  const auto report = [how](Resolution::Kind kind, std::string_view mask = {}, std::string_view folder = {}) {
+    if (how) *how = {kind, std::string(mask), std::string(folder)};
+  };
   const std::string written(WithoutTrailingBlanks(name));
+  report(Resolution::Kind::NotFound);
   if (written.empty()) return written;
-  if (auto found = ExistingPath(written)) return *found;
+  if (auto found = ExistingPath(written)) {
+    report(Resolution::Kind::AsWritten);
+    return *found;
+  }
 
   const std::int32_t ruleCount = REDIRQ.RowCount();
   for (std::int32_t i = 1; i <= ruleCount; ++i) {
@@ -101,7 +108,10 @@ std::string RedirectionRules::Located(std::string_view name) {
       std::string candidate(folders.record.NAME.Trimmed());
       if (candidate.empty() || candidate.back() != '\\') candidate += '\\';
       candidate += written;
-      if (auto found = ExistingPath(candidate)) return *found;
+      if (auto found = ExistingPath(candidate)) {
+        report(Resolution::Kind::ThroughRule, REDIRQ.record.MASK.Trimmed(), folders.record.NAME.Trimmed());
+        return *found;
+      }
     }
   }
   return written;
