@@ -1,17 +1,10 @@
 #pragma once
 
-#include <map>
-#include <string>
-
-#include "redirection/Resolution.h"
+#include "scan/IconResolutions.h"
 #include "shell/ProgramState.h"
 #include "ui/Prompts.h"
 
 namespace glyphlog {
-
-// How each row of ICONQ was located, keyed by its ICON without trailing
-// blanks: the line that made the row decides.
-using IconResolutions = std::map<std::string, Resolution, std::less<>>;
 
 // Reads every link file of the application folder (the current folder) into
 // ICONQ, one row per distinct icon, sorted by ICON. False, after telling the

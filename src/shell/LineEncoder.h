@@ -3,13 +3,14 @@
 // (blanks only; any other byte counts), then CR LF.
 
 #include <string_view>
-#include <vector>
 
 #include "shell/FixedText.h"
 
 namespace glyphlog {
 
-inline void AppendLine(std::vector<char>& out, std::string_view record) {
+// `Bytes` is a byte buffer: std::string or std::vector<char>.
+template <class Bytes>
+void AppendLine(Bytes& out, std::string_view record) {
   const std::string_view line = WithoutTrailingBlanks(record);
   out.insert(out.end(), line.begin(), line.end());
   out.push_back('\r');
