@@ -23,10 +23,14 @@ std::vector<Macro> MacrosOf(Table<MacroDefinition>& macros) {
   return result;
 }
 
-// The full path of `name` when it names an existing file or folder.
+// The full path of `name`, as stored on disk, when it names an existing file
+// or folder. Most names tried do not exist: one question settles those, and
+// only a name that exists is spelt out part by part as stored.
 std::optional<std::string> ExistingPath(const std::string& name) {
-  auto full = FullPathAsStored(name);
-  if (full && PathExists(*full)) return full;
+  const auto full = FullPath(name);
+  if (!full || !PathExists(*full)) return std::nullopt;
+  auto stored = FullPathAsStored(name);
+  if (stored && PathExists(*stored)) return stored;
   return std::nullopt;
 }
 

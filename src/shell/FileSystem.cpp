@@ -51,12 +51,18 @@ bool SetCurrentFolder(std::string_view folder) {
   return ::SetCurrentDirectoryA(std::string(folder).c_str()) != FALSE;
 }
 
-std::optional<std::string> FullPathAsStored(std::string_view name) {
+std::optional<std::string> FullPath(std::string_view name) {
   if (name.empty()) return std::nullopt;
   char buffer[MAX_PATH + 1];
   const DWORD n = ::GetFullPathNameA(std::string(name).c_str(), sizeof buffer, buffer, nullptr);
   if (n == 0 || n >= sizeof buffer) return std::nullopt;
-  const std::string_view full(buffer, n);
+  return std::string(buffer, n);
+}
+
+std::optional<std::string> FullPathAsStored(std::string_view name) {
+  const std::optional<std::string> absolute = FullPath(name);
+  if (!absolute) return std::nullopt;
+  const std::string_view full(*absolute);
 
   const std::size_t rootLength = RootLength(full);
   std::string result(full.substr(0, rootLength));

@@ -13,9 +13,12 @@ std::string CurrentFolder();
 bool SetCurrentFolder(std::string_view folder);
 
 // `name` made absolute against the current folder, "." and ".." resolved,
-// doubled separators read as one, and every leading part that exists on disk
-// written as stored there (long name, stored letter case). Nothing when the
-// name cannot be formed into a path of at most 260 characters.
+// doubled separators read as one. Nothing when the name cannot be formed
+// into a path of at most 260 characters.
+std::optional<std::string> FullPath(std::string_view name);
+
+// FullPath, with every leading part that exists on disk written as stored
+// there (long name, stored letter case).
 std::optional<std::string> FullPathAsStored(std::string_view name);
 
 // True when `path` names an existing file or folder.
