@@ -1,5 +1,6 @@
 #include "redirection/MaskMatch.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "shell/FixedText.h"
@@ -35,6 +36,23 @@ bool MaskMatches(std::string_view mask, std::string_view name) {
   }
   while (m < mask.size() && mask[m] == '*') ++m;
   return m == mask.size();
+}
+
+bool MaskCanMatchEnding(std::string_view mask, std::string_view ending) {
+  mask = WithoutTrailingBlanks(mask);
+  if (mask.empty()) return false;
+  // Whatever stands before the last "*" can be matched by some start of a
+  // name, and the star by any run; so only what follows it has to agree
+  // with the ending, character by character from the end.
+  const std::size_t star = mask.rfind('*');
+  const std::string_view tail = star == std::string_view::npos ? mask : mask.substr(star + 1);
+  if (star == std::string_view::npos && tail.size() < ending.size()) return false;
+  const std::size_t n = std::min(tail.size(), ending.size());
+  for (std::size_t i = 1; i <= n; ++i) {
+    const char m = tail[tail.size() - i];
+    if (m != '?' && UpperAscii(m) != UpperAscii(ending[ending.size() - i])) return false;
+  }
+  return true;
 }
 
 }  // namespace glyphlog

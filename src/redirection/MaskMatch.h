@@ -12,4 +12,8 @@ namespace glyphlog {
 // empty mask matches nothing.
 bool MaskMatches(std::string_view mask, std::string_view name);
 
+// True when some name that ends in `ending` matches `mask` (letter case
+// ignored as above): whether a rule can ever be the one that finds such files.
+bool MaskCanMatchEnding(std::string_view mask, std::string_view ending);
+
 }  // namespace glyphlog

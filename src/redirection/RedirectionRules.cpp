@@ -23,10 +23,14 @@ std::vector<Macro> MacrosOf(Table<MacroDefinition>& macros) {
   return result;
 }
 
-// The full path of `name` when it names an existing file or folder.
+// The full path of `name`, as stored on disk, when it names an existing file
+// or folder. Most names tried do not exist: one question settles those, and
+// only a name that exists is spelt out part by part as stored.
 std::optional<std::string> ExistingPath(const std::string& name) {
-  auto full = FullPathAsStored(name);
-  if (full && PathExists(*full)) return full;
+  const auto full = FullPath(name);
+  if (!full || !PathExists(*full)) return std::nullopt;
+  auto stored = FullPathAsStored(name);
+  if (stored && PathExists(*stored)) return stored;
   return std::nullopt;
 }
 
@@ -85,10 +89,17 @@ void RedirectionRules::ReadSection(std::string_view section) {
   }
 }
 
-std::string RedirectionRules::Located(std::string_view name) {
+std::string RedirectionRules::Located(std::string_view name, Resolution* how) {
+  const auto report = [how](Resolution::Kind kind, std::string_view mask = {}, std::string_view folder = {}) {
+    if (how) *how = {kind, std::string(mask), std::string(folder)};
+  };
   const std::string written(WithoutTrailingBlanks(name));
+  report(Resolution::Kind::NotFound);
   if (written.empty()) return written;
-  if (auto found = ExistingPath(written)) return *found;
+  if (auto found = ExistingPath(written)) {
+    report(Resolution::Kind::AsWritten);
+    return *found;
+  }
 
   const std::int32_t ruleCount = REDIRQ.RowCount();
   for (std::int32_t i = 1; i <= ruleCount; ++i) {
@@ -101,7 +112,10 @@ std::string RedirectionRules::Located(std::string_view name) {
       std::string candidate(folders.record.NAME.Trimmed());
       if (candidate.empty() || candidate.back() != '\\') candidate += '\\';
       candidate += written;
-      if (auto found = ExistingPath(candidate)) return *found;
+      if (auto found = ExistingPath(candidate)) {
+        report(Resolution::Kind::ThroughRule, REDIRQ.record.MASK.Trimmed(), folders.record.NAME.Trimmed());
+        return *found;
+      }
     }
   }
   return written;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "redirection/Resolution.h"
 #include "shell/FixedText.h"
 #include "shell/Table.h"
 #include "shell/TextFile.h"
@@ -46,17 +47,18 @@ class RedirectionRules {
 
   // Sets `result` to the full path of the file `name` refers to: as written,
   // else through the first matching rule's folder that holds it; else to the
-  // name itself without its trailing blanks.
+  // name itself without its trailing blanks. `how`, when given, receives the
+  // way the file was found.
   template <std::size_t Width>
-  void Locate(std::string_view name, FixedText<Width>& result) {
-    result = Located(name);
+  void Locate(std::string_view name, FixedText<Width>& result, Resolution* how = nullptr) {
+    result = Located(name, how);
   }
 
   Table<MacroDefinition> MACROQ;
   Table<Rule> REDIRQ;
 
  private:
-  std::string Located(std::string_view name);
+  std::string Located(std::string_view name, Resolution* how);
   void ReadSection(std::string_view section);
 
   static constexpr std::size_t kMaxFileName = 516;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scan/IconResolutions.h"
 #include "shell/ProgramState.h"
 #include "ui/Prompts.h"
 
@@ -7,7 +8,8 @@ namespace glyphlog {
 
 // Reads every link file of the application folder (the current folder) into
 // ICONQ, one row per distinct icon, sorted by ICON. False, after telling the
-// user, when the folder holds no link file.
-bool ScanLinkFiles(ProgramState& state, Prompts& prompts);
+// user, when the folder holds no link file. `resolutions`, when given,
+// receives how each row's icon was located.
+bool ScanLinkFiles(ProgramState& state, Prompts& prompts, IconResolutions* resolutions = nullptr);
 
 }  // namespace glyphlog

@@ -59,13 +59,20 @@ bool SetCurrentFolder(std::string_view folder) {
   return ::SetCurrentDirectoryA(std::string(folder).c_str()) != FALSE;
 }
 
-std::optional<std::string> FullPathAsStored(std::string_view name) {
+std::optional<std::string> FullPath(std::string_view name) {
   if (name.empty() || HasNul(name)) return std::nullopt;
   char buffer[MAX_PATH + 1];
   const DWORD n = ::GetFullPathNameA(std::string(name).c_str(), sizeof buffer, buffer, nullptr);
   if (n == 0 || n >= sizeof buffer) return std::nullopt;
   const std::string_view full(buffer, n);
   if (IsDevicePath(full)) return std::nullopt;
+  return std::string(full);
+}
+
+std::optional<std::string> FullPathAsStored(std::string_view name) {
+  const std::optional<std::string> absolute = FullPath(name);
+  if (!absolute) return std::nullopt;
+  const std::string_view full(*absolute);
 
   const std::size_t rootLength = RootLength(full);
   std::string result(full.substr(0, rootLength));
@@ -90,13 +97,6 @@ std::optional<std::string> FullPathAsStored(std::string_view name) {
   if (full.size() > rootLength && full.back() == '\\' && result.back() != '\\') result += '\\';
   if (result.size() > kMaxFullPath) return std::nullopt;
   return result;
-}
-
-bool CouldNameFile(std::string_view name) {
-  if (name.empty() || HasNul(name)) return false;
-  char buffer[MAX_PATH + 1];
-  const DWORD n = ::GetFullPathNameA(std::string(name).c_str(), sizeof buffer, buffer, nullptr);
-  return n == 0 || n >= sizeof buffer || !IsDevicePath({buffer, n});
 }
 
 bool PathExists(std::string_view path) {

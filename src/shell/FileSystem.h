@@ -13,15 +13,15 @@ std::string CurrentFolder();
 bool SetCurrentFolder(std::string_view folder);
 
 // `name` made absolute against the current folder, "." and ".." resolved,
-// doubled separators read as one, and every leading part that exists on disk
-// written as stored there (long name, stored letter case). Nothing when the
-// name cannot be formed into a path of at most 260 characters, holds a NUL,
-// or names a device rather than a file.
-std::optional<std::string> FullPathAsStored(std::string_view name);
+// doubled separators read as one. Nothing when the name cannot be formed
+// into a path of at most 260 characters, holds a NUL (the system would read
+// only the part before it), or names a device ("CON", "\\.\COM1") rather
+// than a file.
+std::optional<std::string> FullPath(std::string_view name);
 
-// False for a name the system would not read as a file name: one holding a
-// NUL, or one that names a device ("CON", "\\.\COM1").
-bool CouldNameFile(std::string_view name);
+// FullPath, with every leading part that exists on disk written as stored
+// there (long name, stored letter case).
+std::optional<std::string> FullPathAsStored(std::string_view name);
 
 // True when `path` names an existing file or folder (a name with a NUL never does).
 bool PathExists(std::string_view path);

@@ -6,7 +6,7 @@
 
 namespace glyphlog {
 
-void RunMainProcedure(ProgramState& state, UserInterface& ui) {
+void RunMainProcedure(ProgramState& state, UserInterface& ui, IconResolutions* resolutions) {
   const std::string startFolder = CurrentFolder();
   state.SavedPath = FullPathAsStored(startFolder).value_or(startFolder);
 
@@ -20,7 +20,7 @@ void RunMainProcedure(ProgramState& state, UserInterface& ui) {
   // Link files are opened by their bare names and icon names resolve against
   // the application folder while the scan runs.
   SetCurrentFolder(state.AppFolder.Trimmed());
-  if (!ScanLinkFiles(state, ui.prompts())) return;
+  if (!ScanLinkFiles(state, ui.prompts(), resolutions)) return;
   SetCurrentFolder(state.SavedPath.Trimmed());
 
   ui.ShowIconList(state);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scan/LinkScan.h"
 #include "shell/ProgramState.h"
 #include "ui/Prompts.h"
 
@@ -18,6 +19,7 @@ class UserInterface {
 
 // Asks for the settings, loads the redirection rules, scans the link files
 // and shows the result; returns when the user is done or nothing is to show.
-void RunMainProcedure(ProgramState& state, UserInterface& ui);
+// `resolutions`, when given, receives how the scan located each icon.
+void RunMainProcedure(ProgramState& state, UserInterface& ui, IconResolutions* resolutions = nullptr);
 
 }  // namespace glyphlog

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "shell/ErrorState.h"
+#include "shell/LineEncoder.h"
 #include "shell/SystemErrors.h"
 
 namespace glyphlog {
@@ -199,10 +200,7 @@ void TextFileCore::Add() {
       }
     }
   }
-  const std::string_view line = WithoutTrailingBlanks({record_.data(), record_.size()});
-  writeBuffer_.insert(writeBuffer_.end(), line.begin(), line.end());
-  writeBuffer_.push_back('\r');
-  writeBuffer_.push_back('\n');
+  AppendLine(writeBuffer_, {record_.data(), record_.size()});
   if (writeBuffer_.size() >= kWriteBufferSize) FlushWrites();
 }
 

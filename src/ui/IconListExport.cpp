@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "scan/IconListLines.h"
 #include "shell/ErrorState.h"
 
 namespace glyphlog {
@@ -25,15 +26,12 @@ void ExportIconList(ProgramState& state, Prompts& prompts) {
 
   // A list cut short by a full disk must not pass for a saved one.
   std::optional<Message> writeFailure;
-  for (std::int32_t row = 1; row <= state.ICONQ.RowCount(); ++row) {
-    state.ICONQ.FetchAt(row);
-    state.LNK.record = state.ICONQ.record.ICON.View();
+  WriteIconList(state.ICONQ, [&](std::string_view record) {
+    state.LNK.record = record;
     state.LNK.Add();
-    if (ErrorCode() != kNoError) {
-      writeFailure = FileErrorMessage("Error Writing ", name);
-      break;
-    }
-  }
+    if (ErrorCode() != kNoError) writeFailure = FileErrorMessage("Error Writing ", name);
+    return !writeFailure;
+  });
   state.LNK.Close();
   if (!writeFailure && ErrorCode() != kNoError) writeFailure = FileErrorMessage("Error Writing ", name);
   if (writeFailure) prompts.ShowMessage(*writeFailure);

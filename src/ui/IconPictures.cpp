@@ -14,7 +14,7 @@ UniqueImageList LoadIconPictures(Table<IconUsage>& ICONQ, int pixels) {
     if (ErrorCode() != kNoError) break;
     const std::string file = ICONQ.record.ICON.Str();
     // A device is never opened: reading one may wait for ever or disturb it.
-    const UniqueIcon icon(CouldNameFile(file)
+    const UniqueIcon icon(FullPath(file)
                               ? static_cast<HICON>(::LoadImageA(nullptr, file.c_str(), IMAGE_ICON, pixels,
                                                                 pixels, LR_LOADFROMFILE))
                               : nullptr);

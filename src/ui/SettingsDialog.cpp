@@ -5,32 +5,18 @@
 
 #include <string>
 
-#include "shell/SettingsStore.h"
+#include "shell/ProgramSettings.h"
 #include "ui/SettingsDialogLayout.h"
 #include "ui/Tooltips.h"
 
 namespace glyphlog {
 namespace {
 
-constexpr std::string_view kSection = "glyphlog";
-
 // What the dialog works on, handed to it through its creation parameter.
 struct SettingsSession {
   ProgramState& state;
   Prompts& prompts;
 };
-
-void LoadSettings(ProgramState& state) {
-  state.AppFolder = ReadSetting(kSection, "Appfolder", "");
-  state.RedirFileName = ReadSetting(kSection, "RedirFile", "");
-  state.CWRootFolder = ReadSetting(kSection, "CWrootPath", "");
-}
-
-void SaveSettings(const ProgramState& state) {
-  WriteSetting(kSection, "Appfolder", state.AppFolder.Trimmed());
-  WriteSetting(kSection, "RedirFile", state.RedirFileName.Trimmed());
-  WriteSetting(kSection, "CWrootPath", state.CWRootFolder.Trimmed());
-}
 
 // What the entry holds right now, typed or not yet left.
 std::string EntryText(HWND dialog, SettingsField entry) {

@@ -38,9 +38,9 @@ class LocateTest : public ::testing::Test {
     rules.Load(folder / "rules.red", "Common");
   }
 
-  std::string Locate(const std::string& name) {
+  std::string Locate(const std::string& name, Resolution* how = nullptr) {
     FixedText<260> result("stale");
-    rules.Locate(name, result);
+    rules.Locate(name, result, how);
     return result.Str();
   }
 
@@ -50,25 +50,39 @@ class LocateTest : public ::testing::Test {
 
 TEST_F(LocateTest, FindsAsWrittenThenThroughTheRulesInOrder) {
   const testing::CurrentFolderScope inApp(folder / "App");
+  using enum Resolution::Kind;
+  const std::string first = folder / "First\\";
+  const std::string second = folder / "Second";
   struct Case {
     std::string name;
     std::string expected;
+    Resolution::Kind kind;
+    std::string mask = "";
+    std::string folder = "";
   };
   const std::vector<Case> cases{
-      {"", ""},
-      {"   ", ""},
-      {"Here.ico", folder / "App\\Here.ico"},    // as written beats every rule
-      {"here.ICO  ", folder / "App\\Here.ico"},  // stored case, trailing blanks ignored
-      {folder / "APP\\HERE.ICO", folder / "App\\Here.ico"},
-      {"Both.ico", folder / "First\\Both.ico"},               // the first rule's folder wins
-      {"OnlySecond.ico", folder / "Second\\OnlySecond.ico"},  // a later rule is reached
-      {"sub\\Deep.ico", folder / "Second\\sub\\Deep.ico"},    // folder part kept after the search folder
-      {"AFolder.ico", folder / "Second\\AFolder.ico"},        // a folder counts as found
-      {"Nowhere.ico  ", "Nowhere.ico"},
-      {"y.bmp", "y.bmp"},  // the mask's leading blanks must match
-      {"  y.bmp", folder / "Second\\  y.bmp"},
+      {"", "", NotFound},
+      {"   ", "", NotFound},
+      {"Here.ico", folder / "App\\Here.ico", AsWritten},    // as written beats every rule
+      {"here.ICO  ", folder / "App\\Here.ico", AsWritten},  // stored case, trailing blanks ignored
+      {folder / "APP\\HERE.ICO", folder / "App\\Here.ico", AsWritten},
+      {"Both.ico", folder / "First\\Both.ico", ThroughRule, "*.ico", first},  // the first rule's folder wins
+      {"OnlySecond.ico", folder / "Second\\OnlySecond.ico", ThroughRule, "*.ICO", second},  // a later rule
+      {"sub\\Deep.ico", folder / "Second\\sub\\Deep.ico", ThroughRule, "*.ICO", second},  // folder part kept
+      {"AFolder.ico", folder / "Second\\AFolder.ico", ThroughRule, "*.ICO",
+       second},  // a folder counts as found
+      {"Nowhere.ico  ", "Nowhere.ico", NotFound},
+      {"y.bmp", "y.bmp", NotFound},  // the mask's leading blanks must match
+      {"  y.bmp", folder / "Second\\  y.bmp", ThroughRule, "  *.bmp", second},
   };
-  for (const auto& c : cases) EXPECT_EQ(Locate(c.name), c.expected) << "[" << c.name << "]";
+  for (const auto& c : cases) {
+    Resolution how{ThroughRule, "stale", "stale"};
+    EXPECT_EQ(Locate(c.name, &how), c.expected) << "[" << c.name << "]";
+    EXPECT_EQ(how.kind, c.kind) << "[" << c.name << "]";
+    EXPECT_EQ(how.mask, c.mask) << "[" << c.name << "]";
+    EXPECT_EQ(how.folder, c.folder) << "[" << c.name << "]";
+    EXPECT_EQ(Locate(c.name), c.expected) << "without asking how: [" << c.name << "]";
+  }
 }
 
 TEST_F(LocateTest, ResultIsCutAtTheFieldWidth) {

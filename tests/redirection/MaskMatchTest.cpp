@@ -62,5 +62,22 @@ TEST(MaskMatchesTest, ManyStarsAgainstLongNameFinish) {
   EXPECT_TRUE(MaskMatches(mask, name + "b"));
 }
 
+TEST(MaskCanMatchEndingTest, Table) {
+  struct Case {
+    std::string_view mask;
+    bool matches;  // some name ending in ".ico" matches
+  };
+  const Case cases[] = {
+      {"*.ico", true},      {"*.ICO  ", true},     {"*.*", true},          {"*", true},
+      {"a*", true},         {"*o", true},          {"*?", true},           {"Logo.ico", true},
+      {"????", true},       {"???", false},        {"*.i?o", true},        {"*.bmp", false},
+      {"*.ico.bak", false}, {"Logo.icon", false},  {"*.*x", false},        {"ico", false},
+      {"", false},          {"   ", false},        {"icons\\*.ico", true}, {"*.ico*", true},
+      {"*.x*.ico", true},   {"*.ico*.bmp", false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(MaskCanMatchEnding(c.mask, ".ico"), c.matches) << '"' << c.mask << '"';
+}
+
 }  // namespace
 }  // namespace glyphlog

@@ -26,13 +26,14 @@ class LinkScanTest : public ::testing::Test {
  protected:
   void Run() {
     const testing::CurrentFolderScope start(folder / "start");
-    RunMainProcedure(state, ui);
+    RunMainProcedure(state, ui, &resolutions);
     EXPECT_EQ(CurrentFolder(), ui.listShown ? folder / "start" : CurrentFolder());
   }
 
   testing::TempFolder folder;
   ProgramState state;
   ScriptedUser ui;
+  IconResolutions resolutions;
 
   void SetUp() override {
     testing::MakeFolder(folder / "start");
@@ -88,6 +89,17 @@ TEST_F(LinkScanTest, BuildsOneSortedRowPerIconWithTheProjectsThatUseIt) {
                          {"see icons.icon.txt here", "A"},
                      }));
   for (const auto& [name, snapshot] : before) EXPECT_EQ(testing::Snapshot(folder / name), snapshot) << name;
+
+  // One resolution per row, from the line that made it; the rule's folder as stored.
+  ASSERT_EQ(resolutions.size(), ui.rows.size());
+  using enum Resolution::Kind;
+  const auto& logo = resolutions.at(folder / "root\\images\\Logo.ico");
+  EXPECT_EQ(logo.kind, ThroughRule);
+  EXPECT_EQ(logo.mask, "*.ico");
+  EXPECT_EQ(logo.folder, folder / "root\\\\images");
+  EXPECT_EQ(resolutions.at(folder / "App\\local.ico").kind, AsWritten);
+  EXPECT_EQ(resolutions.at("Missing.ico").kind, NotFound);
+  EXPECT_EQ(resolutions.at("        LOCAL.ICO").kind, NotFound);
 }
 
 TEST_F(LinkScanTest, WithoutBothRedirectionSettingsOnlyNamesAsWrittenAreFound) {
